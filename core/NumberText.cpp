@@ -1,0 +1,234 @@
+#include "NumberText.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <optional>
+#include <system_error>
+
+namespace torvane {
+
+namespace {
+
+// Two-byte GBK characters that stand for a one-byte character.
+struct FoldedPair {
+    unsigned char lead;
+    unsigned char trail;
+    char folded;
+};
+constexpr std::array<FoldedPair, 4> kFoldedPairs{{
+    {0xA1, 0xA1, ' '},  // ideographic space
+    {0xA1, 0xAB, '~'},  // full-width tilde
+    {0xA1, 0xEE, '*'},  // white star
+    {0xA1, 0xEF, '*'},  // black star
+}};
+// Lead byte of the full-width forms of 0x21..0x7E, which sit at 0xA1..0xFE.
+constexpr unsigned char kFullWidthLead = 0xA3;
+
+std::optional<char> foldPair(unsigned char lead, unsigned char trail) {
+    if (lead == kFullWidthLead && trail >= 0xA1 && trail <= 0xFE) {
+        return static_cast<char>(trail - 0x80);
+    }
+    for (const FoldedPair& pair : kFoldedPairs) {
+        if (pair.lead == lead && pair.trail == trail) return pair.folded;
+    }
+    return std::nullopt;
+}
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isBlank(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+
+// More significant digits than any double needs to be rounded correctly
+// (767); digits beyond are replaced by one sticky digit.
+constexpr std::size_t kMaxDigits = 800;
+// Exponents are summed in 64 bits; anything beyond this is far outside the
+// range of a double either way.
+constexpr std::int64_t kExponentCap = 1'000'000'000'000;
+
+// A decimal number: value = digits × 10^exponent, digits without leading zeros.
+struct Decimal {
+    bool negative = false;
+    bool hasDigit = false;
+    std::string digits;
+    std::int64_t exponent = 0;
+    bool sticky = false;  // a non-zero digit was dropped beyond kMaxDigits
+
+    void addDigit(char c, bool afterPoint) {
+        hasDigit = true;
+        if (digits.size() < kMaxDigits) {
+            if (!digits.empty() || c != '0') digits.push_back(c);
+            if (afterPoint) --exponent;
+        } else {
+            if (!afterPoint) ++exponent;
+            sticky = sticky || c != '0';
+        }
+    }
+};
+
+// Reads [sign] mantissa [exponent] from the start of an ASCII text.
+Decimal scanNumber(std::string_view s) {
+    Decimal number;
+    std::size_t i = 0;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) number.negative = s[i++] == '-';
+    while (i < s.size() && isDigit(s[i])) number.addDigit(s[i++], false);
+    if (i < s.size() && s[i] == '.' &&
+        (number.hasDigit || (i + 1 < s.size() && isDigit(s[i + 1])))) {
+        ++i;
+        while (i < s.size() && isDigit(s[i])) number.addDigit(s[i++], true);
+    }
+    if (!number.hasDigit || i >= s.size()) return number;
+
+    const char letter = s[i];
+    if (letter != 'e' && letter != 'E' && letter != 'd' && letter != 'D') return number;
+    std::size_t j = i + 1;
+    bool negativeExponent = false;
+    if (j < s.size() && (s[j] == '+' || s[j] == '-')) negativeExponent = s[j++] == '-';
+    if (j >= s.size() || !isDigit(s[j])) return number;  // the letter is not part of it
+    std::int64_t exponent = 0;
+    for (; j < s.size() && isDigit(s[j]); ++j) {
+        if (exponent < kExponentCap) exponent = exponent * 10 + (s[j] - '0');
+    }
+    number.exponent += negativeExponent ? -exponent : exponent;
+    return number;
+}
+
+double signedValue(bool negative, double magnitude) { return negative ? -magnitude : magnitude; }
+
+}  // namespace
+
+Text foldFullWidth(std::string_view text) {
+    Text folded;
+    folded.reserve(text.size());
+    for (std::size_t i = 0; i < text.size();) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        if (byte < 0x80) {
+            folded.push_back(text[i++]);
+            continue;
+        }
+        if (i + 1 == text.size()) break;  // a lead byte without its partner
+        const auto trail = static_cast<unsigned char>(text[i + 1]);
+        if (const auto one = foldPair(byte, trail)) {
+            folded.push_back(*one);
+        } else {
+            folded.append(text.substr(i, 2));
+        }
+        i += 2;
+    }
+    return folded;
+}
+
+double textToNumber(std::string_view text) {
+    const Text folded = foldFullWidth(text);
+    std::size_t start = 0;
+    while (start < folded.size() && isBlank(folded[start])) ++start;
+
+    Decimal number = scanNumber(std::string_view(folded).substr(start));
+    if (!number.hasDigit) return 0.0;
+    if (number.digits.empty()) return signedValue(number.negative, 0.0);
+    if (number.sticky) {
+        number.digits.push_back('1');
+        --number.exponent;
+    }
+
+    // Decide far-out magnitudes here so that from_chars only sees exponents
+    // of a few hundred.
+    const std::int64_t scientific =
+        number.exponent + static_cast<std::int64_t>(number.digits.size()) - 1;
+    constexpr double kInfinity = std::numeric_limits<double>::infinity();
+    if (scientific > 400) return signedValue(number.negative, kInfinity);
+    if (scientific < -400) return signedValue(number.negative, 0.0);
+
+    std::string normalised = std::move(number.digits);
+    normalised.push_back('e');
+    normalised.append(std::to_string(number.exponent));
+    double magnitude = 0.0;
+    const auto [end, error] =
+        std::from_chars(normalised.data(), normalised.data() + normalised.size(), magnitude);
+    (void)end;
+    if (error == std::errc::result_out_of_range) {
+        magnitude = scientific > 0 ? kInfinity : 0.0;
+    }
+    return signedValue(number.negative, magnitude);
+}
+
+namespace {
+
+// Rounds a digit string half away from zero to its first `keep` digits; a
+// carry out of the first digit adds one to the decimal exponent.
+void roundDigits(std::string& digits, std::size_t keep, int& exponent) {
+    const bool up = digits.size() > keep && digits[keep] >= '5';
+    digits.resize(keep);
+    if (!up) return;
+    for (std::size_t i = keep; i-- > 0;) {
+        if (digits[i] != '9') {
+            ++digits[i];
+            return;
+        }
+        digits[i] = '0';
+    }
+    digits.front() = '1';  // 99…9 became 100…0
+    ++exponent;
+}
+
+void trimTrailingZeros(std::string& digits) {
+    while (!digits.empty() && digits.back() == '0') digits.pop_back();
+}
+
+constexpr int kSignificantDigits = 13;
+// Every double's exact decimal expansion has at most 767 significant digits.
+constexpr int kExactPrecision = 766;
+
+}  // namespace
+
+std::string numberToText(double value) {
+    if (value == 0.0) return "0";
+    if (std::isnan(value)) return "-1.#IND";
+    if (std::isinf(value)) return value > 0 ? "1.#INF" : "-1.#INF";
+
+    // The exact decimal value: d.ddd…e±x with every digit of the expansion.
+    std::array<char, kExactPrecision + 16> buffer{};
+    const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(),
+                                       std::fabs(value), std::chars_format::scientific,
+                                       kExactPrecision);
+    const std::string_view exact(buffer.data(),
+                                 static_cast<std::size_t>(written.ptr - buffer.data()));
+    const std::size_t e = exact.find('e');
+    std::string digits;
+    digits.reserve(kExactPrecision + 1);
+    digits.push_back(exact[0]);
+    digits.append(exact.substr(2, e - 2));
+    int exponent = 0;
+    std::from_chars(exact.data() + e + 1 + (exact[e + 1] == '+'), exact.data() + exact.size(),
+                    exponent);
+
+    roundDigits(digits, 17, exponent);
+    roundDigits(digits, kSignificantDigits, exponent);
+
+    std::string text = value < 0 ? "-" : "";
+    if (exponent < -4 || exponent >= kSignificantDigits) {
+        std::string fraction = digits.substr(1);
+        trimTrailingZeros(fraction);
+        text.push_back(digits[0]);
+        if (!fraction.empty()) text.append(".").append(fraction);
+        const int magnitude = exponent < 0 ? -exponent : exponent;
+        text.push_back('e');
+        text.push_back(exponent < 0 ? '-' : '+');
+        text.push_back(static_cast<char>('0' + magnitude / 100));
+        text.push_back(static_cast<char>('0' + magnitude / 10 % 10));
+        text.push_back(static_cast<char>('0' + magnitude % 10));
+    } else if (exponent >= 0) {
+        const auto integerDigits = static_cast<std::size_t>(exponent) + 1;
+        std::string fraction = digits.substr(integerDigits);
+        trimTrailingZeros(fraction);
+        text.append(digits, 0, integerDigits);
+        if (!fraction.empty()) text.append(".").append(fraction);
+    } else {
+        trimTrailingZeros(digits);
+        text.append("0.").append(static_cast<std::size_t>(-exponent - 1), '0').append(digits);
+    }
+    return text;
+}
+
+}  // namespace torvane
