@@ -49,8 +49,12 @@ TEST(OutputWriter, StopsAtTheFirstFailureAndReportsIt) {
     };
     const Case cases[] = {
         {"open of the first", &FakeOutputPlatform::refuseOpen, kOrderPath, 1},
+        {"write of the first", &FakeOutputPlatform::failWrite, kOrderPath, 1},
+        {"open of the second", &FakeOutputPlatform::refuseOpen, kSettingPath, 2},
         {"write of the second", &FakeOutputPlatform::failWrite, kSettingPath, 2},
         {"short write of the second", &FakeOutputPlatform::shortWrite, kSettingPath, 2},
+        {"close of the second", &FakeOutputPlatform::failClose, kSettingPath, 2},
+        {"open of the third", &FakeOutputPlatform::refuseOpen, kIntelligencePath, 3},
         {"close of the third", &FakeOutputPlatform::failClose, kIntelligencePath, 3},
     };
     for (const Case& c : cases) {
@@ -66,7 +70,8 @@ TEST(OutputWriter, StopsAtTheFirstFailureAndReportsIt) {
             closes += call.rfind("close ", 0) == 0;
         }
         EXPECT_EQ(opens, c.opened);
-        EXPECT_EQ(closes, c.failure == &FakeOutputPlatform::refuseOpen ? 0u : c.opened);
+        // Every opened file is closed, also after a failed write.
+        EXPECT_EQ(closes, c.failure == &FakeOutputPlatform::refuseOpen ? c.opened - 1 : c.opened);
         EXPECT_EQ(platform.calls.back(), "message");
         ASSERT_EQ(platform.messages.size(), 1u);
         EXPECT_EQ(platform.messages[0].second,
