@@ -1,0 +1,160 @@
+#include "SleepFields.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <climits>
+#include <string>
+
+#include "GdiScope.h"
+#include "WindowText.h"
+
+namespace torvane::ui {
+namespace {
+
+constexpr UINT_PTR kSubclassId = 1;
+
+bool isBlank(wchar_t c) { return c == L' ' || (c >= L'\t' && c <= L'\r'); }
+
+// Height of one line of the box's font.
+int lineHeight(HWND edit) {
+    const WindowDcScope dc(edit, false);
+    auto font = reinterpret_cast<HGDIOBJ>(SendMessageW(edit, WM_GETFONT, 0, 0));
+    const SelectionScope selection(dc.dc(), font != nullptr ? font : GetStockObject(SYSTEM_FONT));
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc.dc(), &metrics);
+    return metrics.tmHeight;
+}
+
+// After the default non-client calculation (the border), shrinks the client
+// area to one text line in the middle of the box.
+LRESULT centreClientArea(HWND edit, WPARAM wParam, LPARAM lParam) {
+    const LRESULT result = DefSubclassProc(edit, WM_NCCALCSIZE, wParam, lParam);
+    RECT& client = reinterpret_cast<NCCALCSIZE_PARAMS*>(lParam)->rgrc[0];
+    const int band = std::max(0, static_cast<int>(client.bottom - client.top) - lineHeight(edit)) / 2;
+    client.top += band;
+    client.bottom -= band;
+    return result;
+}
+
+// Paints the bands above and below the client area like the rest of the box.
+void paintBands(HWND edit) {
+    RECT window{};
+    GetWindowRect(edit, &window);
+    RECT client{};
+    GetClientRect(edit, &client);
+    MapWindowPoints(edit, nullptr, reinterpret_cast<POINT*>(&client), 2);
+    const int left = client.left - window.left;
+    const int right = client.right - window.left;
+    // Inside the one-pixel border.
+    const RECT above{left, 1, right, client.top - window.top};
+    const RECT below{left, client.bottom - window.top, right, window.bottom - window.top - 1};
+
+    const WindowDcScope dc(edit, true);
+    const HWND parent = GetParent(edit);
+    // Ask the parent for the brush the edit box paints its own area with.
+    const UINT colourMessage = IsWindowEnabled(edit) ? WM_CTLCOLOREDIT : WM_CTLCOLORSTATIC;
+    auto brush = reinterpret_cast<HBRUSH>(SendMessageW(parent, colourMessage,
+                                                       reinterpret_cast<WPARAM>(dc.dc()),
+                                                       reinterpret_cast<LPARAM>(edit)));
+    if (brush == nullptr) {
+        brush = GetSysColorBrush(IsWindowEnabled(edit) ? COLOR_WINDOW : COLOR_BTNFACE);
+    }
+    FillRect(dc.dc(), &above, brush);
+    FillRect(dc.dc(), &below, brush);
+}
+
+LRESULT CALLBACK sleepFieldProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                DWORD_PTR) {
+    switch (message) {
+    case WM_CHAR:
+        if (!isAcceptedCharacter(static_cast<wchar_t>(wParam))) {
+            return 0;
+        }
+        break;
+    case WM_NCCALCSIZE:
+        if (wParam != FALSE) {
+            return centreClientArea(edit, wParam, lParam);
+        }
+        break;
+    case WM_NCPAINT: {
+        const LRESULT result = DefSubclassProc(edit, message, wParam, lParam);
+        paintBands(edit);
+        return result;
+    }
+    case WM_SETFONT: {
+        const LRESULT result = DefSubclassProc(edit, message, wParam, lParam);
+        SetWindowPos(edit, nullptr, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+        return result;
+    }
+    case WM_ENABLE:
+        RedrawWindow(edit, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
+        break;
+    case WM_NCDESTROY:
+        RemoveWindowSubclass(edit, sleepFieldProc, kSubclassId);
+        break;
+    default:
+        break;
+    }
+    return DefSubclassProc(edit, message, wParam, lParam);
+}
+
+}  // namespace
+
+std::optional<SleepFieldRange> sleepFieldRange(ControlId edit) {
+    const auto found = std::find_if(kSleepFieldRanges.begin(), kSleepFieldRanges.end(),
+                                    [edit](const SleepFieldRange& r) { return r.edit == edit; });
+    if (found == kSleepFieldRanges.end()) {
+        return std::nullopt;
+    }
+    return *found;
+}
+
+int leadingInteger(std::wstring_view text) {
+    std::size_t at = 0;
+    while (at < text.size() && isBlank(text[at])) {
+        ++at;
+    }
+    bool negative = false;
+    if (at < text.size() && (text[at] == L'+' || text[at] == L'-')) {
+        negative = text[at] == L'-';
+        ++at;
+    }
+    long long value = 0;
+    for (; at < text.size() && text[at] >= L'0' && text[at] <= L'9'; ++at) {
+        value = std::min(value * 10 + (text[at] - L'0'), static_cast<long long>(INT_MAX) + 1);
+    }
+    value = negative ? -value : value;
+    return static_cast<int>(std::clamp<long long>(value, INT_MIN, INT_MAX));
+}
+
+int steppedValue(std::wstring_view text, const SleepFieldRange& range, bool up) {
+    const long long current = leadingInteger(text);
+    const long long next = up ? current + 1 : current - 1;
+    if (next < range.minimum || next > range.maximum) {
+        return up ? range.minimum : range.maximum;
+    }
+    return static_cast<int>(next);
+}
+
+bool isAcceptedCharacter(wchar_t character) {
+    return character < 32 || character == L'-' || (character >= L'0' && character <= L'9');
+}
+
+void installSleepFieldBehaviour(HWND edit) {
+    SetWindowSubclass(edit, sleepFieldProc, kSubclassId, 0);
+}
+
+void stepSleepField(HWND edit, const SleepFieldRange& range, bool up) {
+    if (!IsWindowEnabled(edit) || !IsWindowVisible(edit)) {
+        return;
+    }
+    const std::wstring stepped = std::to_wstring(steppedValue(windowText(edit), range, up));
+    SetWindowTextW(edit, stepped.c_str());
+    SendMessageW(edit, EM_SETSEL, 0, -1);
+    SendMessageW(edit, EM_SCROLLCARET, 0, 0);
+    SetFocus(edit);
+}
+
+}  // namespace torvane::ui
