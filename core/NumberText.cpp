@@ -1,5 +1,6 @@
 #include "NumberText.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -178,7 +179,55 @@ void trimTrailingZeros(std::string& digits) {
 
 constexpr int kSignificantDigits = 13;
 // Every double's exact decimal expansion has at most 767 significant digits.
-constexpr int kExactPrecision = 766;
+constexpr int kExactDigits = 767;
+
+// The first `count` significant digits of a positive finite double and the
+// power of ten of the first, rounded to nearest on the digits after them
+// (exact for kExactDigits).
+struct NearestDigits {
+    std::array<char, kExactDigits + 1> digits;
+    int exponent;
+};
+
+NearestDigits nearestDigits(double magnitude, int count) {
+    std::array<char, kExactDigits + 16> buffer;
+    const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
+                                       std::chars_format::scientific, count - 1);
+    // d.ddd…e±x, or d e±x for a single digit
+    NearestDigits result{};
+    const char* text = buffer.data();
+    const char* e = std::find(text, static_cast<const char*>(written.ptr), 'e');
+    result.digits[0] = text[0];
+    if (count > 1) std::copy(text + 2, e, result.digits.begin() + 1);
+    std::from_chars(e + 1 + (e[1] == '+'), written.ptr, result.exponent);
+    return result;
+}
+
+// The exact value rounded half away from zero to 17 significant digits.
+// Only the first 18 exact digits decide it, and those rarely need the full
+// expansion:
+// - The nearest 18-digit decimal gives the same result unless its last digit
+//   is 5: a boundary of the 17-digit rounding lying strictly between the value
+//   and its nearest 18-digit neighbour would be nearer still, and every such
+//   boundary is an 18-digit decimal ending in 5.
+// - The nearest 26-digit decimal has the exact first 18 digits unless its
+//   digits 19 to 26 are all zero: only a carry out of exact nines reaches
+//   digit 18, and it leaves those zeros behind.
+// - Otherwise, all the digits.
+std::string roundedToSeventeen(double magnitude, int& exponent) {
+    NearestDigits near = nearestDigits(magnitude, 18);
+    if (near.digits[17] == '5') {
+        near = nearestDigits(magnitude, 26);
+        const auto tail = near.digits.begin() + 18;
+        if (std::all_of(tail, tail + 8, [](char c) { return c == '0'; })) {
+            near = nearestDigits(magnitude, kExactDigits);
+        }
+    }
+    std::string digits(near.digits.data(), 18);
+    exponent = near.exponent;
+    roundDigits(digits, 17, exponent);
+    return digits;
+}
 
 }  // namespace
 
@@ -187,23 +236,8 @@ std::string numberToText(double value) {
     if (std::isnan(value)) return "-1.#IND";
     if (std::isinf(value)) return value > 0 ? "1.#INF" : "-1.#INF";
 
-    // The exact decimal value: d.ddd…e±x with every digit of the expansion.
-    std::array<char, kExactPrecision + 16> buffer{};
-    const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(),
-                                       std::fabs(value), std::chars_format::scientific,
-                                       kExactPrecision);
-    const std::string_view exact(buffer.data(),
-                                 static_cast<std::size_t>(written.ptr - buffer.data()));
-    const std::size_t e = exact.find('e');
-    std::string digits;
-    digits.reserve(kExactPrecision + 1);
-    digits.push_back(exact[0]);
-    digits.append(exact.substr(2, e - 2));
     int exponent = 0;
-    std::from_chars(exact.data() + e + 1 + (exact[e + 1] == '+'), exact.data() + exact.size(),
-                    exponent);
-
-    roundDigits(digits, 17, exponent);
+    std::string digits = roundedToSeventeen(std::fabs(value), exponent);
     roundDigits(digits, kSignificantDigits, exponent);
 
     std::string text = value < 0 ? "-" : "";

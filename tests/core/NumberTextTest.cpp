@@ -141,6 +141,22 @@ TEST(NumberToText, RoundsTwiceHalfAwayFromZero) {
     EXPECT_EQ(numberToText(99999.99999999995), "100000");
 }
 
+TEST(NumberToText, FirstRoundingSeesTheExactEighteenthDigit) {
+    // Exact digits ...4999 4 99…: the nearest 18-digit decimal ends in ...49995
+    // and would round up twice; the exact 18th digit 4 keeps both roundings down.
+    struct Case {
+        double value;
+        const char* text;
+    };
+    const Case cases[] = {
+        {0x1.913e088773d23p+13, "12839.7541646"},         // 12839.754164604999459…
+        {0x1.934a61eb70280p+2, "6.301414947433"},         // 6.3014149474334999467…
+        {-0x1.df319e848bc94p-321, "-4.381699999999e-097"},
+        {0x1.d2a1be4048df6p+1009, "9.999999999999e+303"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(numberToText(c.value), c.text) << c.value;
+}
+
 TEST(NumberToText, StaysWithinTwentyAllowedBytes) {
     for (const double value : {-DBL_MIN, -DBL_MAX, -1.2345678901234e-100, -0.00012345678901234,
                                -1234567890123.4, -std::numeric_limits<double>::denorm_min()}) {

@@ -177,7 +177,7 @@ void checkToText(unsigned long long count, Random& random, Tally& tally) {
     const double kBoundaries[] = {1e-5, 1e-4, 1e12, 1e13};
     while (tally.cases < count) {
         const double sign = random() % 2 ? -1.0 : 1.0;
-        switch (random() % 8) {
+        switch (random() % 9) {
         case 0:
         case 1: {  // any bit pattern: every binade equally likely
             const double value = fromBits(random());
@@ -211,6 +211,16 @@ void checkToText(unsigned long long count, Random& random, Tally& tally) {
             checkAround(sign * boundary * scale, tally);
             checkAround(sign * nearest("99999999999995", std::lround(std::log10(boundary)) - 14),
                         tally);
+            break;
+        }
+        case 7: {  // exactly 18 significant digits, the last a 5: m / 2^k with m·5^k of 18 digits
+            const int k = 2 + static_cast<int>(random() % 24);
+            const double low = std::ceil(1e17 / std::pow(5.0, k));
+            const double high = std::min(std::floor(1e18 / std::pow(5.0, k)), 0x1p53);
+            if (low >= high) break;
+            const auto m = static_cast<std::uint64_t>(low) +
+                           random() % static_cast<std::uint64_t>(high - low);
+            checkText(sign * std::ldexp(static_cast<double>(m | 1), -k), tally);
             break;
         }
         default: {  // sleep times: hours·3600 + minutes·60 from short decimals
