@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstdlib>
 #include <limits>
 #include <optional>
 #include <system_error>
@@ -97,6 +98,25 @@ Decimal scanNumber(std::string_view s) {
 
 double signedValue(bool negative, double magnitude) { return negative ? -magnitude : magnitude; }
 
+// Short numbers, such as every hour and minute typed by hand: up to 15 digits
+// are an integer below 2^53 and powers of ten up to 10^22 are exact doubles,
+// so a single multiplication or division rounds the value correctly.
+std::optional<double> quickMagnitude(const Decimal& number) {
+    constexpr std::array<double, 23> kPowersOfTen{
+        1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+        1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    constexpr std::int64_t kLargestPower = kPowersOfTen.size() - 1;
+    if (number.digits.size() > 15 || number.sticky || number.exponent < -kLargestPower ||
+        number.exponent > kLargestPower) {
+        return std::nullopt;
+    }
+    std::uint64_t mantissa = 0;
+    for (const char c : number.digits) mantissa = mantissa * 10 + static_cast<unsigned>(c - '0');
+    const auto value = static_cast<double>(mantissa);
+    const double power = kPowersOfTen[static_cast<std::size_t>(std::abs(number.exponent))];
+    return number.exponent < 0 ? value / power : value * power;
+}
+
 }  // namespace
 
 Text foldFullWidth(std::string_view text) {
@@ -128,6 +148,7 @@ double textToNumber(std::string_view text) {
     Decimal number = scanNumber(std::string_view(folded).substr(start));
     if (!number.hasDigit) return 0.0;
     if (number.digits.empty()) return signedValue(number.negative, 0.0);
+    if (const auto quick = quickMagnitude(number)) return signedValue(number.negative, *quick);
     if (number.sticky) {
         number.digits.push_back('1');
         --number.exponent;
@@ -214,7 +235,19 @@ NearestDigits nearestDigits(double magnitude, int count) {
 //   digits 19 to 26 are all zero: only a carry out of exact nines reaches
 //   digit 18, and it leaves those zeros behind.
 // - Otherwise, all the digits.
+// Whole numbers below 2^53 take a shorter way still.
 std::string roundedToSeventeen(double magnitude, int& exponent) {
+    // Whole numbers below 2^53, such as most times of day, have at most 16
+    // digits and are exact as integers.
+    if (magnitude < 0x1p53 && std::trunc(magnitude) == magnitude) {
+        std::array<char, 20> buffer;
+        const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(),
+                                           static_cast<std::uint64_t>(magnitude));
+        std::string digits(buffer.data(), written.ptr);
+        exponent = static_cast<int>(digits.size()) - 1;
+        digits.resize(17, '0');
+        return digits;
+    }
     NearestDigits near = nearestDigits(magnitude, 18);
     if (near.digits[17] == '5') {
         near = nearestDigits(magnitude, 26);

@@ -177,7 +177,7 @@ void checkToText(unsigned long long count, Random& random, Tally& tally) {
     const double kBoundaries[] = {1e-5, 1e-4, 1e12, 1e13};
     while (tally.cases < count) {
         const double sign = random() % 2 ? -1.0 : 1.0;
-        switch (random() % 9) {
+        switch (random() % 10) {
         case 0:
         case 1: {  // any bit pattern: every binade equally likely
             const double value = fromBits(random());
@@ -223,6 +223,9 @@ void checkToText(unsigned long long count, Random& random, Tally& tally) {
             checkText(sign * std::ldexp(static_cast<double>(m | 1), -k), tally);
             break;
         }
+        case 8:  // whole numbers up to 2^53 and a little beyond
+            checkText(sign * static_cast<double>(random() >> (10 + random() % 54)), tally);
+            break;
         default: {  // sleep times: hours·3600 + minutes·60 from short decimals
             const double hours = static_cast<double>(random() % 100000) / 1000.0;
             const double minutes = static_cast<double>(random() % 1000000) / 10000.0;
