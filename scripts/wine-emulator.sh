@@ -51,6 +51,11 @@ boot_prefix() {
     mkdir -p "$PREFIX" "$STATE/home"
     if [ "$(id -u)" -eq 0 ]; then chown nobody:nogroup "$PREFIX" "$STATE/home"; fi
     as_wine_user wine64 wineboot -i >"$STATE/wineboot.log" 2>&1
+    # One virtual desktop for every program: real title bars, and activation
+    # without waiting on X focus events.
+    as_wine_user wine64 reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
+    as_wine_user wine64 reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1280x1024 /f \
+        >/dev/null 2>&1
     as_wine_user wineserver -w
     touch "$STATE/booted"
 }

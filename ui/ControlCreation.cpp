@@ -73,7 +73,10 @@ HWND createUpDown(const ControlSpec& edit, HWND parent, HINSTANCE instance) {
     if (upDown == nullptr) {
         return nullptr;
     }
-    putOnTop(upDown);
+    // Some up-down implementations pick their own width when created; the
+    // button keeps its place and size whatever it chose.
+    SetWindowPos(upDown, HWND_TOP, edit.left + edit.width, edit.top, kUpDownWidth, edit.height,
+                 SWP_NOACTIVATE);
     if (range) {
         SendMessageW(upDown, UDM_SETRANGE32, static_cast<WPARAM>(range->minimum),
                      static_cast<LPARAM>(range->maximum));

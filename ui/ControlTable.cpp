@@ -14,7 +14,9 @@ constexpr DWORD kWrappedLabel = kLabelWrapStyle;
 constexpr DWORD kCheckBox = BS_AUTOCHECKBOX;
 constexpr DWORD kRadio = BS_AUTORADIOBUTTON;
 constexpr DWORD kList = LVS_REPORT | LVS_NOCOLUMNHEADER | LVS_SINGLESEL;
-constexpr DWORD kEdit = ES_AUTOHSCROLL | ES_CENTER | WS_BORDER;
+// No WS_BORDER: the sleep fields draw their one-pixel border themselves
+// (SleepFields), so that the text line can sit centred in the box.
+constexpr DWORD kEdit = ES_AUTOHSCROLL | ES_CENTER;
 constexpr DWORD kButton = BS_PUSHBUTTON | BS_CENTER | BS_VCENTER;
 constexpr DWORD kGroup = BS_GROUPBOX;
 

@@ -26,42 +26,45 @@ int lineHeight(HWND edit) {
     return metrics.tmHeight;
 }
 
-// After the default non-client calculation (the border), shrinks the client
-// area to one text line in the middle of the box.
+// The box draws its own one-pixel border around the whole box and keeps the
+// client area to one text line in the middle, so the line sits centred.
 LRESULT centreClientArea(HWND edit, WPARAM wParam, LPARAM lParam) {
     const LRESULT result = DefSubclassProc(edit, WM_NCCALCSIZE, wParam, lParam);
     RECT& client = reinterpret_cast<NCCALCSIZE_PARAMS*>(lParam)->rgrc[0];
-    const int band = std::max(0, static_cast<int>(client.bottom - client.top) - lineHeight(edit)) / 2;
+    const int height = client.bottom - client.top;
+    const int band = std::max(1, (height - lineHeight(edit)) / 2);
+    client.left += 1;
+    client.right -= 1;
     client.top += band;
-    client.bottom -= band;
+    client.bottom = std::max(client.top, client.bottom - band);
     return result;
 }
 
-// Paints the bands above and below the client area like the rest of the box.
-void paintBands(HWND edit) {
+// Paints the border and the bands above and below the text line like the
+// rest of the box.
+void paintFrame(HWND edit) {
     RECT window{};
     GetWindowRect(edit, &window);
     RECT client{};
     GetClientRect(edit, &client);
     MapWindowPoints(edit, nullptr, reinterpret_cast<POINT*>(&client), 2);
-    const int left = client.left - window.left;
-    const int right = client.right - window.left;
-    // Inside the one-pixel border.
-    const RECT above{left, 1, right, client.top - window.top};
-    const RECT below{left, client.bottom - window.top, right, window.bottom - window.top - 1};
+    const RECT whole{0, 0, window.right - window.left, window.bottom - window.top};
+    const RECT above{1, 1, whole.right - 1, client.top - window.top};
+    const RECT below{1, client.bottom - window.top, whole.right - 1, whole.bottom - 1};
 
     const WindowDcScope dc(edit, true);
-    const HWND parent = GetParent(edit);
-    // Ask the parent for the brush the edit box paints its own area with.
-    const UINT colourMessage = IsWindowEnabled(edit) ? WM_CTLCOLOREDIT : WM_CTLCOLORSTATIC;
-    auto brush = reinterpret_cast<HBRUSH>(SendMessageW(parent, colourMessage,
+    // The brush the box paints its own area with comes from the parent.
+    const bool enabled = IsWindowEnabled(edit) != FALSE;
+    auto brush = reinterpret_cast<HBRUSH>(SendMessageW(GetParent(edit),
+                                                       enabled ? WM_CTLCOLOREDIT : WM_CTLCOLORSTATIC,
                                                        reinterpret_cast<WPARAM>(dc.dc()),
                                                        reinterpret_cast<LPARAM>(edit)));
     if (brush == nullptr) {
-        brush = GetSysColorBrush(IsWindowEnabled(edit) ? COLOR_WINDOW : COLOR_BTNFACE);
+        brush = GetSysColorBrush(enabled ? COLOR_WINDOW : COLOR_BTNFACE);
     }
     FillRect(dc.dc(), &above, brush);
     FillRect(dc.dc(), &below, brush);
+    FrameRect(dc.dc(), &whole, GetSysColorBrush(COLOR_WINDOWFRAME));
 }
 
 LRESULT CALLBACK sleepFieldProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
@@ -79,7 +82,7 @@ LRESULT CALLBACK sleepFieldProc(HWND edit, UINT message, WPARAM wParam, LPARAM l
         break;
     case WM_NCPAINT: {
         const LRESULT result = DefSubclassProc(edit, message, wParam, lParam);
-        paintBands(edit);
+        paintFrame(edit);
         return result;
     }
     case WM_SETFONT: {

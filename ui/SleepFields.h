@@ -45,8 +45,8 @@ int steppedValue(std::wstring_view text, const SleepFieldRange& range, bool up);
 // Typing filter: control characters, '-' and the digits get through.
 bool isAcceptedCharacter(wchar_t character);
 
-// Subclasses a sleep edit box: drops rejected typed characters and centres
-// the single line of text vertically in the box.
+// Subclasses a sleep edit box: drops rejected typed characters, draws a plain
+// one-pixel border and centres the single line of text vertically in the box.
 void installSleepFieldBehaviour(HWND edit);
 
 // Handles an up-down button's step notification for its edit box: writes the
