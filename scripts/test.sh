@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
-# Runs every test of the project: the core natively, the core again under
-# AddressSanitizer and UndefinedBehaviorSanitizer, and the Windows program
-# cross-built with mingw-w64 under Wine. Installs what is missing first.
+# Runs every test of the project: the core natively (with the exact number
+# text oracle), the core again under AddressSanitizer and
+# UndefinedBehaviorSanitizer, its fuzz targets for FUZZ_SECONDS (30) each, and
+# the Windows program cross-built with mingw-w64 under Wine. Installs what is
+# missing first.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
-ensure_packages build-essential cmake ninja-build libgtest-dev libgmock-dev python3 locales
+ensure_packages build-essential cmake ninja-build libgtest-dev libgmock-dev python3 locales \
+    libmpfr-dev libgmp-dev
 
 status=0
 run_suite() {
@@ -27,6 +30,7 @@ sanitized() {
 
 run_suite "core, native" native
 run_suite "core, AddressSanitizer + UndefinedBehaviorSanitizer" sanitized
+run_suite "core, libFuzzer targets" "$ROOT/scripts/fuzz.sh" "${FUZZ_SECONDS:-30}"
 if [ -x "$ROOT/scripts/test-windows.sh" ]; then
     run_suite "Windows program under Wine" "$ROOT/scripts/test-windows.sh"
 fi
