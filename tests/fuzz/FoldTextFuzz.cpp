@@ -1,9 +1,10 @@
 // foldFullWidth and textToNumber on arbitrary bytes.
 //
 // Folding: walked in step with its input, every character either comes out
-// unchanged (a byte below 0x80, or both bytes of a pair) or as one byte below
-// 0x80 (a folded pair); a lead byte at the very end vanishes. So the text never
-// grows, and folding again changes nothing.
+// unchanged (a byte below 0x80, or both bytes of a pair) or as one printable
+// ASCII byte (a folded pair); a lead byte at the very end vanishes. So the text
+// never grows, no byte below 0x80 is lost, not even as the second byte of a
+// pair, and folding again changes nothing.
 //
 // Reading: never not-a-number, and bit for bit what the C library's strtod
 // gives in the "C" locale for the same numeric prefix of the folded text, with
@@ -43,8 +44,14 @@ void checkFolding(std::string_view in, std::string_view out) {
         } else if (o + 1 < out.size() && out.substr(o, 2) == in.substr(i, 2)) {
             i += 2, o += 2;  // a pair copied as it stands
         } else {
+            // Only pairs of the table fold: lead 0xA1 or 0xA3, a trail byte of
+            // 0xA1 or above (so a trail byte below 0x80 is never lost), and a
+            // printable ASCII result.
             check(o < out.size(), "a pair vanished");
+            const auto trail = static_cast<unsigned char>(in[i + 1]);
             const auto folded = static_cast<unsigned char>(out[o]);
+            check(lead == 0xA1 || lead == 0xA3, "a pair with another lead byte was folded");
+            check(trail >= 0xA1, "a pair with a low trail byte was folded");
             check(folded >= 0x20 && folded < 0x7F, "a pair folded to a byte outside 0x20..0x7E");
             i += 2, ++o;
         }
