@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cfloat>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -101,6 +102,7 @@ double signedValue(bool negative, double magnitude) { return negative ? -magnitu
 // Short numbers, such as every hour and minute typed by hand: up to 15 digits
 // are an integer below 2^53 and powers of ten up to 10^22 are exact doubles,
 // so a single multiplication or division rounds the value correctly.
+static_assert(FLT_EVAL_METHOD == 0, "the quick path needs arithmetic in double precision");
 std::optional<double> quickMagnitude(const Decimal& number) {
     constexpr std::array<double, 23> kPowersOfTen{
         1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
