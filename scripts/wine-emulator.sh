@@ -2,6 +2,7 @@
 # Runs a Windows executable under Wine for CTest (CMAKE_CROSSCOMPILING_EMULATOR).
 #
 #   wine-emulator.sh PROGRAM.exe [ARGS...]   run one program, exit with its code
+#   wine-emulator.sh --prepare               bring up the display and the prefix now
 #   wine-emulator.sh --shutdown              stop the prefix and the virtual display
 #
 # The first call of a run brings up a virtual X display and a private Wine
@@ -30,7 +31,7 @@ display_alive() {
 }
 
 start_display() {
-    rm -f "$STATE/display"
+    rm -f "$STATE/display" "$STATE/display.num"
     # Xvfb picks a free display number and writes it to fd 3.
     Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$STATE/display.num" \
         >"$STATE/xvfb.log" 2>&1 &
@@ -83,6 +84,10 @@ shutdown() {
 
 if [ "${1:-}" = "--shutdown" ]; then
     shutdown
+    exit 0
+fi
+if [ "${1:-}" = "--prepare" ]; then
+    ensure_ready
     exit 0
 fi
 
