@@ -88,7 +88,7 @@ LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     }
     case WM_COMMAND: {
-        const int id = LOWORD(wParam) - commandIdOf(ControlId::Label12);
+        const int id = LOWORD(wParam) - commandIdOf(ControlId::标签12);
         if (id >= 0 && static_cast<std::size_t>(id) < kControlCount) {
             onCommand(static_cast<ControlId>(id), HIWORD(wParam));
         }
@@ -147,7 +147,7 @@ bool MainWindow::createControls(HINSTANCE instance) {
             return false;
         }
     }
-    switchList_.emplace(control(ControlId::SwitchList));
+    switchList_.emplace(control(ControlId::超级列表框1));
     switchList_->configure();
     return true;
 }
@@ -164,7 +164,7 @@ void MainWindow::loadIcons(HINSTANCE instance) {
 }
 
 void MainWindow::onCommand(ControlId id, WORD code) {
-    if (id == ControlId::Label1 && code == kLabelPressed) {
+    if (id == ControlId::标签1 && code == kLabelPressed) {
         platform::openWebPage(std::wstring(kAuthorPage));
         return;
     }
@@ -172,10 +172,10 @@ void MainWindow::onCommand(ControlId id, WORD code) {
         return;
     }
     switch (id) {
-    case ControlId::CheckAutoSleep: onSleepBoxClicked(); break;
-    case ControlId::ButtonUp: onMoveClicked(true); break;
-    case ControlId::ButtonDown: onMoveClicked(false); break;
-    case ControlId::ButtonGenerate: generate(); break;
+    case ControlId::选择框_自动睡眠: onSleepBoxClicked(); break;
+    case ControlId::按钮_上移: onMoveClicked(true); break;
+    case ControlId::按钮_下移: onMoveClicked(false); break;
+    case ControlId::按钮_生成: generate(); break;
     default: break;
     }
 }
@@ -184,7 +184,7 @@ bool MainWindow::onNotify(const NMHDR& header) {
     if (header.code != UDN_DELTAPOS) {
         return false;
     }
-    const auto id = static_cast<int>(header.idFrom) - upDownCommandIdOf(ControlId::Label12);
+    const auto id = static_cast<int>(header.idFrom) - upDownCommandIdOf(ControlId::标签12);
     if (id < 0 || static_cast<std::size_t>(id) >= kControlCount) {
         return false;
     }
@@ -205,13 +205,13 @@ bool MainWindow::isChecked(ControlId id) const {
 
 void MainWindow::onSleepBoxClicked() const {
     // Reads the box once per step; only one of the two takes effect.
-    if (isChecked(ControlId::CheckAutoSleep)) {
+    if (isChecked(ControlId::选择框_自动睡眠)) {
         for (const ControlId edit : kSleepFieldSwitchOrder) {
             EnableWindow(control(edit), TRUE);
             EnableWindow(upDownOf(edit), TRUE);
         }
     }
-    if (!isChecked(ControlId::CheckAutoSleep)) {
+    if (!isChecked(ControlId::选择框_自动睡眠)) {
         for (const ControlId edit : kSleepFieldSwitchOrder) {
             EnableWindow(control(edit), FALSE);
             EnableWindow(upDownOf(edit), FALSE);
@@ -222,7 +222,7 @@ void MainWindow::onSleepBoxClicked() const {
 void MainWindow::onMoveClicked(bool up) {
     const MoveOutcome outcome = up ? switchList_->moveSelectedUp() : switchList_->moveSelectedDown();
     if (outcome != MoveOutcome::NothingSelected) {
-        SetFocus(control(ControlId::SwitchList));
+        SetFocus(control(ControlId::超级列表框1));
     }
 }
 
@@ -250,7 +250,7 @@ void MainWindow::focusRememberedControl() const {
 
 std::optional<ControlId> MainWindow::tableControlOf(HWND window) const {
     for (HWND at = window; at != nullptr && at != window_; at = GetParent(at)) {
-        const int id = GetDlgCtrlID(at) - commandIdOf(ControlId::Label12);
+        const int id = GetDlgCtrlID(at) - commandIdOf(ControlId::标签12);
         if (id >= 0 && static_cast<std::size_t>(id) < kControlCount && controls_[static_cast<std::size_t>(id)] == at) {
             return static_cast<ControlId>(id);
         }

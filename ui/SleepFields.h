@@ -19,15 +19,15 @@ struct SleepFieldRange {
 };
 
 inline constexpr std::array<SleepFieldRange, 4> kSleepFieldRanges{{
-    {ControlId::Edit1, 0, 23},
-    {ControlId::Edit2, 0, 59},
-    {ControlId::Edit3, 0, 23},
-    {ControlId::Edit4, 0, 59},
+    {ControlId::编辑框1, 0, 23},
+    {ControlId::编辑框2, 0, 59},
+    {ControlId::编辑框3, 0, 23},
+    {ControlId::编辑框4, 0, 59},
 }};
 
 // The order in which the sleep check box enables or disables the boxes.
 inline constexpr std::array<ControlId, 4> kSleepFieldSwitchOrder{
-    ControlId::Edit4, ControlId::Edit2, ControlId::Edit1, ControlId::Edit3};
+    ControlId::编辑框4, ControlId::编辑框2, ControlId::编辑框1, ControlId::编辑框3};
 
 inline constexpr int kUpDownWidth = 18;
 

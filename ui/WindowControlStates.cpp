@@ -9,24 +9,24 @@ namespace torvane::ui {
 
 ControlId controlOf(OptionBox box) {
     switch (box) {
-    case OptionBox::BatteryCallout: return ControlId::CheckBattery;
-    case OptionBox::SingleRow: return ControlId::RadioSingleRow;
-    case OptionBox::ShowTaskBar: return ControlId::CheckTaskBar;
-    case OptionBox::LockScreen3GTo2G: return ControlId::CheckAutoSwitch;
-    case OptionBox::TimedBackgroundCleanup: return ControlId::CheckAutoCleanup;
-    case OptionBox::TimedSleep: return ControlId::CheckAutoSleep;
+    case OptionBox::BatteryCallout: return ControlId::选择框_电池;
+    case OptionBox::SingleRow: return ControlId::单选框_单行;
+    case OptionBox::ShowTaskBar: return ControlId::选择框_任务栏;
+    case OptionBox::LockScreen3GTo2G: return ControlId::选择框_自动切换;
+    case OptionBox::TimedBackgroundCleanup: return ControlId::选择框_自动清理;
+    case OptionBox::TimedSleep: return ControlId::选择框_自动睡眠;
     }
-    return ControlId::CheckAutoSleep;
+    return ControlId::选择框_自动睡眠;
 }
 
 ControlId controlOf(SleepField field) {
     switch (field) {
-    case SleepField::BeginHours: return ControlId::Edit1;
-    case SleepField::BeginMinutes: return ControlId::Edit2;
-    case SleepField::EndHours: return ControlId::Edit3;
-    case SleepField::EndMinutes: return ControlId::Edit4;
+    case SleepField::BeginHours: return ControlId::编辑框1;
+    case SleepField::BeginMinutes: return ControlId::编辑框2;
+    case SleepField::EndHours: return ControlId::编辑框3;
+    case SleepField::EndMinutes: return ControlId::编辑框4;
     }
-    return ControlId::Edit1;
+    return ControlId::编辑框1;
 }
 
 bool WindowControlStates::isChecked(OptionBox box) const {

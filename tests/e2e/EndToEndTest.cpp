@@ -33,10 +33,10 @@ protected:
         return program;
     }
     static void pressGenerate(const RunningProgram& program) {
-        PostMessageW(program.control(ui::commandIdOf(ControlId::ButtonGenerate)), BM_CLICK, 0, 0);
+        PostMessageW(program.control(ui::commandIdOf(ControlId::按钮_生成)), BM_CLICK, 0, 0);
     }
     static void pressEscape(const RunningProgram& program) {
-        PostMessageW(program.control(ui::commandIdOf(ControlId::CheckTaskBar)), WM_KEYDOWN, VK_ESCAPE, 0);
+        PostMessageW(program.control(ui::commandIdOf(ControlId::选择框_任务栏)), WM_KEYDOWN, VK_ESCAPE, 0);
     }
     std::string expected(std::size_t index) const { return buildDocuments(ui::untouchedSettings())[index].text; }
 
@@ -127,7 +127,7 @@ TEST_F(EndToEnd, EscapeEndsWithExitCodeZeroAndWritesNothing) {
 TEST_F(EndToEnd, CreditLabelPressWithoutABrowserShowsNothingAndKeepsRunning) {
     const auto program = start();
     ASSERT_NE(program->window(), nullptr);
-    HWND const credit = program->control(ui::commandIdOf(ControlId::Label1));
+    HWND const credit = program->control(ui::commandIdOf(ControlId::标签1));
     PostMessageW(credit, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 5));
     PostMessageW(credit, WM_LBUTTONUP, 0, MAKELPARAM(10, 5));
     // Give the shell request time to fail; the program must neither end nor

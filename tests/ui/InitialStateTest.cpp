@@ -25,15 +25,15 @@ void expectSameSettings(const GeneratorSettings& actual, const GeneratorSettings
 }
 
 TEST_F(InitialState, ChecksRadiosAndSleepFieldsStartAsDescribed) {
-    EXPECT_TRUE(isChecked(ControlId::CheckTaskBar));
-    for (const ControlId id : {ControlId::CheckBattery, ControlId::CheckAutoSwitch, ControlId::CheckAutoCleanup,
-                               ControlId::CheckAutoSleep, ControlId::RadioSingleRow}) {
+    EXPECT_TRUE(isChecked(ControlId::选择框_任务栏));
+    for (const ControlId id : {ControlId::选择框_电池, ControlId::选择框_自动切换, ControlId::选择框_自动清理,
+                               ControlId::选择框_自动睡眠, ControlId::单选框_单行}) {
         EXPECT_FALSE(isChecked(id)) << specOf(id).name;
     }
-    EXPECT_TRUE(isChecked(ControlId::RadioMultiRow));
+    EXPECT_TRUE(isChecked(ControlId::单选框_多行));
 
     const std::pair<ControlId, const wchar_t*> fields[] = {
-        {ControlId::Edit1, L"0"}, {ControlId::Edit2, L"0"}, {ControlId::Edit3, L"6"}, {ControlId::Edit4, L"0"}};
+        {ControlId::编辑框1, L"0"}, {ControlId::编辑框2, L"0"}, {ControlId::编辑框3, L"6"}, {ControlId::编辑框4, L"0"}};
     for (const auto& [id, text] : fields) {
         EXPECT_EQ(textOf(id), text);
         EXPECT_FALSE(IsWindowEnabled(control(id)));
@@ -43,11 +43,11 @@ TEST_F(InitialState, ChecksRadiosAndSleepFieldsStartAsDescribed) {
         EXPECT_EQ(start, 0u) << "caret at the start, nothing selected";
         EXPECT_EQ(end, 0u);
     }
-    EXPECT_EQ(GetFocus(), control(ControlId::CheckTaskBar));
+    EXPECT_EQ(GetFocus(), control(ControlId::选择框_任务栏));
 }
 
 TEST_F(InitialState, SwitchListHoldsTheCatalogueWithNothingSelected) {
-    const ListViewSwitchList list(control(ControlId::SwitchList));
+    const ListViewSwitchList list(control(ControlId::超级列表框1));
     ASSERT_EQ(list.itemCount(), 24u);
     const auto& entries = SwitchCatalogue::entries();
     for (std::size_t i = 0; i < entries.size(); ++i) {
@@ -58,7 +58,7 @@ TEST_F(InitialState, SwitchListHoldsTheCatalogueWithNothingSelected) {
 }
 
 TEST_F(InitialState, GenerationReadsTheUntouchedWindow) {
-    const ListViewSwitchList list(control(ControlId::SwitchList));
+    const ListViewSwitchList list(control(ControlId::超级列表框1));
     const WindowControlStates states(list, [this](ControlId id) { return control(id); });
     expectSameSettings(readSettings(states), untouchedSettings());
 }
@@ -66,12 +66,12 @@ TEST_F(InitialState, GenerationReadsTheUntouchedWindow) {
 // A changed window reads back as changed: options, row mode, a disabled edit
 // box's text and a moved row.
 TEST_F(InitialState, GenerationReadsChangedControls) {
-    SendMessageW(control(ControlId::CheckBattery), BM_CLICK, 0, 0);
-    SendMessageW(control(ControlId::RadioSingleRow), BM_CLICK, 0, 0);
-    SendMessageW(control(ControlId::CheckTaskBar), BM_CLICK, 0, 0);
-    SendMessageW(control(ControlId::CheckAutoCleanup), BM_CLICK, 0, 0);
-    SetWindowTextW(control(ControlId::Edit3), L"２3");  // a full-width digit goes through as GBK
-    ListViewSwitchList list(control(ControlId::SwitchList));
+    SendMessageW(control(ControlId::选择框_电池), BM_CLICK, 0, 0);
+    SendMessageW(control(ControlId::单选框_单行), BM_CLICK, 0, 0);
+    SendMessageW(control(ControlId::选择框_任务栏), BM_CLICK, 0, 0);
+    SendMessageW(control(ControlId::选择框_自动清理), BM_CLICK, 0, 0);
+    SetWindowTextW(control(ControlId::编辑框3), L"２3");  // a full-width digit goes through as GBK
+    ListViewSwitchList list(control(ControlId::超级列表框1));
     list.selectItem(1);
     ASSERT_EQ(list.moveSelectedUp(), MoveOutcome::Moved);
 

@@ -13,9 +13,9 @@ using Id = ControlId;
 
 TEST(FocusOrder, FollowsTheKeysWithEqualKeysInReverseTableOrder) {
     const std::vector<ControlId> expected{
-        Id::CheckTaskBar, Id::ButtonGenerate, Id::CheckAutoSleep, Id::Edit1, Id::Edit2,    Id::Edit3,
-        Id::Edit4,        Id::CheckAutoSwitch, Id::CheckAutoCleanup, Id::RadioSingleRow, Id::RadioMultiRow,
-        Id::CheckBattery, Id::ButtonUp,        Id::ButtonDown};
+        Id::选择框_任务栏, Id::按钮_生成, Id::选择框_自动睡眠, Id::编辑框1, Id::编辑框2,    Id::编辑框3,
+        Id::编辑框4,        Id::选择框_自动切换, Id::选择框_自动清理, Id::单选框_单行, Id::单选框_多行,
+        Id::选择框_电池, Id::按钮_上移,        Id::按钮_下移};
     EXPECT_EQ(focusOrder(), expected);
 }
 
@@ -32,20 +32,20 @@ void expectCycle(Keyboard& test, const std::vector<ControlId>& order, bool forwa
 }
 
 TEST_F(Keyboard, TabAndShiftTabFollowTheFocusOrderWithFieldsDisabled) {
-    const std::vector<ControlId> order{Id::CheckTaskBar,     Id::ButtonGenerate, Id::CheckAutoSleep,
-                                       Id::CheckAutoSwitch,  Id::CheckAutoCleanup, Id::RadioSingleRow,
-                                       Id::RadioMultiRow,    Id::CheckBattery,   Id::ButtonUp,
-                                       Id::ButtonDown};
+    const std::vector<ControlId> order{Id::选择框_任务栏,     Id::按钮_生成, Id::选择框_自动睡眠,
+                                       Id::选择框_自动切换,  Id::选择框_自动清理, Id::单选框_单行,
+                                       Id::单选框_多行,    Id::选择框_电池,   Id::按钮_上移,
+                                       Id::按钮_下移};
     expectCycle(*this, order, true);
     expectCycle(*this, order, false);
 }
 
 TEST_F(Keyboard, TabAndShiftTabReachTheEnabledSleepFields) {
     ASSERT_TRUE(enableSleepFields());
-    const std::vector<ControlId> order{Id::CheckTaskBar, Id::ButtonGenerate, Id::CheckAutoSleep, Id::Edit1,
-                                       Id::Edit2,        Id::Edit3,          Id::Edit4,          Id::CheckAutoSwitch,
-                                       Id::CheckAutoCleanup, Id::RadioSingleRow, Id::RadioMultiRow, Id::CheckBattery,
-                                       Id::ButtonUp,     Id::ButtonDown};
+    const std::vector<ControlId> order{Id::选择框_任务栏, Id::按钮_生成, Id::选择框_自动睡眠, Id::编辑框1,
+                                       Id::编辑框2,        Id::编辑框3,          Id::编辑框4,          Id::选择框_自动切换,
+                                       Id::选择框_自动清理, Id::单选框_单行, Id::单选框_多行, Id::选择框_电池,
+                                       Id::按钮_上移,     Id::按钮_下移};
     expectCycle(*this, order, true);
     expectCycle(*this, order, false);
 }
@@ -55,21 +55,21 @@ TEST_F(Keyboard, SwitchListIsNoStopButEntersTheOrderByTableNumber) {
         if (fieldsEnabled) {
             ASSERT_TRUE(enableSleepFields());
         }
-        ASSERT_TRUE(focusOn(Id::SwitchList));
+        ASSERT_TRUE(focusOn(Id::超级列表框1));
         testing::pressKey(VK_TAB);
-        EXPECT_TRUE(waitFor([&] { return GetFocus() == control(Id::RadioSingleRow); }));
-        ASSERT_TRUE(focusOn(Id::SwitchList));
+        EXPECT_TRUE(waitFor([&] { return GetFocus() == control(Id::单选框_单行); }));
+        ASSERT_TRUE(focusOn(Id::超级列表框1));
         testing::pressKey(VK_TAB, true);
-        EXPECT_TRUE(waitFor([&] { return GetFocus() == control(Id::CheckAutoCleanup); }));
+        EXPECT_TRUE(waitFor([&] { return GetFocus() == control(Id::选择框_自动清理); }));
     }
 }
 
 TEST(FocusRules, ControlBeforeEveryStopEntersAtTheEnds) {
     const auto all = [](ControlId) { return true; };
-    EXPECT_EQ(nextFocusStop(Id::Label12, true, all), Id::CheckTaskBar);
-    EXPECT_EQ(nextFocusStop(Id::Label12, false, all), Id::ButtonDown);
-    EXPECT_EQ(nextFocusStop(Id::Label11, true, all), std::optional<ControlId>(Id::CheckTaskBar));
-    EXPECT_EQ(nextFocusStop(Id::CheckTaskBar, true, [](ControlId) { return false; }), std::nullopt);
+    EXPECT_EQ(nextFocusStop(Id::标签12, true, all), Id::选择框_任务栏);
+    EXPECT_EQ(nextFocusStop(Id::标签12, false, all), Id::按钮_下移);
+    EXPECT_EQ(nextFocusStop(Id::标签11, true, all), std::optional<ControlId>(Id::选择框_任务栏));
+    EXPECT_EQ(nextFocusStop(Id::选择框_任务栏, true, [](ControlId) { return false; }), std::nullopt);
 }
 
 struct ArrowCase {
@@ -80,8 +80,8 @@ struct ArrowCase {
 
 TEST_F(Keyboard, ArrowsOnARadioButtonSelectTheOtherAndWrap) {
     const ArrowCase cases[] = {
-        {VK_RIGHT, Id::RadioMultiRow, Id::RadioSingleRow}, {VK_DOWN, Id::RadioSingleRow, Id::RadioMultiRow},
-        {VK_LEFT, Id::RadioMultiRow, Id::RadioSingleRow},  {VK_UP, Id::RadioSingleRow, Id::RadioMultiRow},
+        {VK_RIGHT, Id::单选框_多行, Id::单选框_单行}, {VK_DOWN, Id::单选框_单行, Id::单选框_多行},
+        {VK_LEFT, Id::单选框_多行, Id::单选框_单行},  {VK_UP, Id::单选框_单行, Id::单选框_多行},
     };
     for (const ArrowCase& c : cases) {
         ASSERT_TRUE(focusOn(c.from));
@@ -93,12 +93,12 @@ TEST_F(Keyboard, ArrowsOnARadioButtonSelectTheOtherAndWrap) {
 }
 
 TEST_F(Keyboard, EnterOnTheGenerateButtonDoesNothingAndSpaceGenerates) {
-    ASSERT_TRUE(focusOn(Id::ButtonGenerate));
+    ASSERT_TRUE(focusOn(Id::按钮_生成));
     testing::pressKey(VK_RETURN);
     settle();
     settle();
     EXPECT_TRUE(output.calls.empty());
-    EXPECT_EQ(GetFocus(), control(Id::ButtonGenerate));
+    EXPECT_EQ(GetFocus(), control(Id::按钮_生成));
 
     testing::pressKey(VK_SPACE);
     ASSERT_TRUE(waitFor([&] { return output.messages.size() == 1; }));
@@ -112,7 +112,7 @@ TEST_F(Keyboard, EnterOnTheGenerateButtonDoesNothingAndSpaceGenerates) {
 
 TEST_F(Keyboard, WindowRemembersTheFocusWhenReactivated) {
     ASSERT_TRUE(enableSleepFields());
-    ASSERT_TRUE(focusOn(Id::Edit3));
+    ASSERT_TRUE(focusOn(Id::编辑框3));
 
     const platform::UniqueWindow other(CreateWindowExW(0, L"STATIC", L"other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
                                                        200, 100, nullptr, nullptr, nullptr, nullptr));
@@ -121,13 +121,13 @@ TEST_F(Keyboard, WindowRemembersTheFocusWhenReactivated) {
     SetFocus(other.get());
 
     SetForegroundWindow(window.handle());
-    EXPECT_TRUE(waitFor([&] { return GetFocus() == control(Id::Edit3); }));
+    EXPECT_TRUE(waitFor([&] { return GetFocus() == control(Id::编辑框3); }));
 }
 
 class EscapeCloses : public Keyboard, public ::testing::WithParamInterface<ControlId> {};
 
 TEST_P(EscapeCloses, FromTheFocusedControl) {
-    if (GetParam() == Id::Edit2) {
+    if (GetParam() == Id::编辑框2) {
         ASSERT_TRUE(enableSleepFields());
     }
     ASSERT_TRUE(focusOn(GetParam()));
@@ -137,8 +137,8 @@ TEST_P(EscapeCloses, FromTheFocusedControl) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Controls, EscapeCloses,
-                         ::testing::Values(Id::CheckTaskBar, Id::SwitchList, Id::Edit2, Id::ButtonGenerate,
-                                           Id::RadioMultiRow));
+                         ::testing::Values(Id::选择框_任务栏, Id::超级列表框1, Id::编辑框2, Id::按钮_生成,
+                                           Id::单选框_多行));
 
 }  // namespace
 }  // namespace torvane::ui

@@ -139,12 +139,12 @@ TEST_F(Layout, RadioButtonsAndUpDownsSitWhereTheWindowShowsThem) {
         LONG left, top, width, height;
     };
     const Place places[] = {
-        {control(ControlId::RadioSingleRow), 148, 48, 72, 16},
-        {control(ControlId::RadioMultiRow), 238, 48, 70, 16},
-        {window.upDownOf(ControlId::Edit1), 165, 209, 18, 24},
-        {window.upDownOf(ControlId::Edit2), 199, 209, 18, 24},
-        {window.upDownOf(ControlId::Edit3), 258, 209, 18, 24},
-        {window.upDownOf(ControlId::Edit4), 292, 209, 18, 24},
+        {control(ControlId::单选框_单行), 148, 48, 72, 16},
+        {control(ControlId::单选框_多行), 238, 48, 70, 16},
+        {window.upDownOf(ControlId::编辑框1), 165, 209, 18, 24},
+        {window.upDownOf(ControlId::编辑框2), 199, 209, 18, 24},
+        {window.upDownOf(ControlId::编辑框3), 258, 209, 18, 24},
+        {window.upDownOf(ControlId::编辑框4), 292, 209, 18, 24},
     };
     for (const Place& place : places) {
         RECT rect{};
@@ -162,7 +162,7 @@ TEST_F(Layout, RadioButtonsAndUpDownsSitWhereTheWindowShowsThem) {
         int low = -1, high = -1;
         SendMessageW(upDown, UDM_GETRANGE32, reinterpret_cast<WPARAM>(&low), reinterpret_cast<LPARAM>(&high));
         EXPECT_EQ(low, 0);
-        EXPECT_EQ(high, range.edit == ControlId::Edit1 || range.edit == ControlId::Edit3 ? 23 : 59);
+        EXPECT_EQ(high, range.edit == ControlId::编辑框1 || range.edit == ControlId::编辑框3 ? 23 : 59);
     }
 }
 
@@ -170,50 +170,50 @@ TEST_F(Layout, RadioButtonsAndUpDownsSitWhereTheWindowShowsThem) {
 // in the table's GBK shows.
 TEST_F(Layout, ControlsShowTheirChineseTexts) {
     const std::pair<ControlId, const wchar_t*> texts[] = {
-        {ControlId::Label12, L"推荐在面板中搭配开关插件一起使用\r\n可添加源安装:\r\nexample.com/repo/"},
-        {ControlId::Label11, L"电池呼出"},
-        {ControlId::CheckBattery, L"选择框"},
-        {ControlId::RadioMultiRow, L"多行显示"},
-        {ControlId::RadioSingleRow, L"单行显示"},
-        {ControlId::Label2, L"——"},
-        {ControlId::CheckAutoCleanup, L"选择框"},
-        {ControlId::Label9, L"定时清理后台"},
-        {ControlId::CheckAutoSwitch, L"选择框"},
-        {ControlId::Label8, L"锁屏3G切换2G"},
-        {ControlId::Label6, L"到"},
-        {ControlId::Label5, L"定时睡眠"},
-        {ControlId::CheckAutoSleep, L"选择框"},
-        {ControlId::Label1, L"Quorvash倾情奉献 quorvash@example.com 2013.3.15"},
-        {ControlId::ButtonUp, L"↑"},
-        {ControlId::ButtonDown, L"↓"},
-        {ControlId::ButtonGenerate, L"生成配置文件"},
-        {ControlId::Label3, L"——"},
-        {ControlId::Label4, L"——"},
-        {ControlId::Group1, L"IntelligenceSetting.plist"},
-        {ControlId::Label7, L"——"},
-        {ControlId::Group2, L"PanelOrder.plist"},
-        {ControlId::Label10, L"显示任务栏"},
-        {ControlId::CheckTaskBar, L"选择框"},
-        {ControlId::Group3, L"PanelSetting.plist"},
+        {ControlId::标签12, L"推荐在面板中搭配开关插件一起使用\r\n可添加源安装:\r\nexample.com/repo/"},
+        {ControlId::标签11, L"电池呼出"},
+        {ControlId::选择框_电池, L"选择框"},
+        {ControlId::单选框_多行, L"多行显示"},
+        {ControlId::单选框_单行, L"单行显示"},
+        {ControlId::标签2, L"——"},
+        {ControlId::选择框_自动清理, L"选择框"},
+        {ControlId::标签9, L"定时清理后台"},
+        {ControlId::选择框_自动切换, L"选择框"},
+        {ControlId::标签8, L"锁屏3G切换2G"},
+        {ControlId::标签6, L"到"},
+        {ControlId::标签5, L"定时睡眠"},
+        {ControlId::选择框_自动睡眠, L"选择框"},
+        {ControlId::标签1, L"Quorvash倾情奉献 quorvash@example.com 2013.3.15"},
+        {ControlId::按钮_上移, L"↑"},
+        {ControlId::按钮_下移, L"↓"},
+        {ControlId::按钮_生成, L"生成配置文件"},
+        {ControlId::标签3, L"——"},
+        {ControlId::标签4, L"——"},
+        {ControlId::分组框1, L"IntelligenceSetting.plist"},
+        {ControlId::标签7, L"——"},
+        {ControlId::分组框2, L"PanelOrder.plist"},
+        {ControlId::标签10, L"显示任务栏"},
+        {ControlId::选择框_任务栏, L"选择框"},
+        {ControlId::分组框3, L"PanelSetting.plist"},
     };
     for (const auto& [id, text] : texts) {
         EXPECT_EQ(textOf(id), text) << specOf(id).name;
     }
-    EXPECT_EQ(textOf(ControlId::Label2), std::wstring(2, L'\u2014'));
+    EXPECT_EQ(textOf(ControlId::标签2), std::wstring(2, L'\u2014'));
 }
 
 TEST_F(Layout, LabelsUseTheirTwoTextFormats) {
     for (const ControlSpec& spec : controlTable()) {
         if (spec.kind != ControlKind::Label) continue;
         const UINT format = labelTextFormat(static_cast<DWORD>(styleOf(control(spec.id))));
-        const bool wraps = spec.id == ControlId::Label12 || spec.id == ControlId::Label1;
+        const bool wraps = spec.id == ControlId::标签12 || spec.id == ControlId::标签1;
         EXPECT_EQ(format, wraps ? UINT{DT_CENTER | DT_WORDBREAK} : UINT{DT_LEFT | DT_SINGLELINE | DT_VCENTER})
             << spec.name;
     }
 }
 
 TEST_F(Layout, SwitchListIsAHeaderlessSingleSelectionReportWithGridLines) {
-    HWND const list = control(ControlId::SwitchList);
+    HWND const list = control(ControlId::超级列表框1);
     const LONG_PTR style = styleOf(list);
     EXPECT_EQ(style & LVS_TYPEMASK, LVS_REPORT);
     EXPECT_TRUE(style & LVS_NOCOLUMNHEADER);
@@ -251,10 +251,10 @@ TEST_F(Layout, StackingFollowsTheTable) {
     }
     EXPECT_EQ(actual, expected);
 
-    HWND const group = control(ControlId::Group3);
-    EXPECT_EQ(GetWindow(group, GW_CHILD), control(ControlId::RadioMultiRow));
-    EXPECT_EQ(GetWindow(control(ControlId::RadioMultiRow), GW_HWNDNEXT), control(ControlId::RadioSingleRow));
-    EXPECT_EQ(GetWindow(control(ControlId::RadioSingleRow), GW_HWNDNEXT), nullptr);
+    HWND const group = control(ControlId::分组框3);
+    EXPECT_EQ(GetWindow(group, GW_CHILD), control(ControlId::单选框_多行));
+    EXPECT_EQ(GetWindow(control(ControlId::单选框_多行), GW_HWNDNEXT), control(ControlId::单选框_单行));
+    EXPECT_EQ(GetWindow(control(ControlId::单选框_单行), GW_HWNDNEXT), nullptr);
 }
 
 }  // namespace

@@ -15,36 +15,36 @@ TEST_F(SleepFields, SleepBoxEnablesAndDisablesAllFourWithTheirUpDowns) {
         EXPECT_TRUE(IsWindowEnabled(window.upDownOf(field.edit)));
     }
     testing::pressKey(VK_SPACE);
-    ASSERT_TRUE(waitFor([&] { return !isChecked(ControlId::CheckAutoSleep); }));
+    ASSERT_TRUE(waitFor([&] { return !isChecked(ControlId::选择框_自动睡眠); }));
     for (const SleepFieldRange& field : kSleepFieldRanges) {
         EXPECT_FALSE(IsWindowEnabled(control(field.edit)));
         EXPECT_FALSE(IsWindowEnabled(window.upDownOf(field.edit)));
     }
-    EXPECT_EQ(textOf(ControlId::Edit1), L"0");
-    EXPECT_EQ(textOf(ControlId::Edit3), L"6");
+    EXPECT_EQ(textOf(ControlId::编辑框1), L"0");
+    EXPECT_EQ(textOf(ControlId::编辑框3), L"6");
 }
 
 TEST_F(SleepFields, TypingKeepsOnlyDigitsMinusAndControlCharacters) {
     ASSERT_TRUE(enableSleepFields());
-    HWND const edit = control(ControlId::Edit2);
-    ASSERT_TRUE(focusOn(ControlId::Edit2));
+    HWND const edit = control(ControlId::编辑框2);
+    ASSERT_TRUE(focusOn(ControlId::编辑框2));
     SetWindowTextW(edit, L"");
     testing::typeText(L"1a.5");
-    ASSERT_TRUE(waitFor([&] { return textOf(ControlId::Edit2) == L"15"; })) << "got " << ::testing::PrintToString(textOf(ControlId::Edit2));
+    ASSERT_TRUE(waitFor([&] { return textOf(ControlId::编辑框2) == L"15"; })) << "got " << ::testing::PrintToString(textOf(ControlId::编辑框2));
 
     SendMessageW(edit, EM_SETSEL, 1, 1);
     testing::typeText(L"-\u4E2D\uFF11x");  // a minus between the digits; a CJK and a full-width digit are dropped
     testing::pressKey(VK_END);
     testing::typeText(L"-");
-    ASSERT_TRUE(waitFor([&] { return textOf(ControlId::Edit2) == L"1-5-"; }));
+    ASSERT_TRUE(waitFor([&] { return textOf(ControlId::编辑框2) == L"1-5-"; }));
 
     testing::pressKey(VK_BACK);
-    ASSERT_TRUE(waitFor([&] { return textOf(ControlId::Edit2) == L"1-5"; })) << "Backspace still edits";
+    ASSERT_TRUE(waitFor([&] { return textOf(ControlId::编辑框2) == L"1-5"; })) << "Backspace still edits";
 }
 
 TEST_F(SleepFields, PastedTextIsNotFiltered) {
     ASSERT_TRUE(enableSleepFields());
-    HWND const edit = control(ControlId::Edit1);
+    HWND const edit = control(ControlId::编辑框1);
     SetWindowTextW(edit, L"");
     ASSERT_TRUE(OpenClipboard(window.handle()));
     EmptyClipboard();
@@ -55,7 +55,7 @@ TEST_F(SleepFields, PastedTextIsNotFiltered) {
     CloseClipboard();
 
     SendMessageW(edit, WM_PASTE, 0, 0);
-    EXPECT_EQ(textOf(ControlId::Edit1), L"ab");
+    EXPECT_EQ(textOf(ControlId::编辑框1), L"ab");
 }
 
 struct StepCase {
@@ -69,13 +69,13 @@ struct StepCase {
 // the edit box's text alone.
 TEST_F(SleepFields, UpDownArrowsStepTheTextAndWrap) {
     const StepCase cases[] = {
-        {ControlId::Edit2, L"59", true, L"0"},  {ControlId::Edit2, L"0", false, L"59"},
-        {ControlId::Edit1, L"23", true, L"0"},  {ControlId::Edit1, L"0", false, L"23"},
-        {ControlId::Edit4, L"75", true, L"0"},  {ControlId::Edit4, L"75", false, L"59"},
-        {ControlId::Edit2, L"-3", true, L"0"},  {ControlId::Edit2, L"-3", false, L"59"},
-        {ControlId::Edit3, L"ab", true, L"1"},  {ControlId::Edit3, L"ab", false, L"23"},
-        {ControlId::Edit2, L"", true, L"1"},    {ControlId::Edit3, L"6", true, L"7"},
-        {ControlId::Edit4, L" +12x", false, L"11"},
+        {ControlId::编辑框2, L"59", true, L"0"},  {ControlId::编辑框2, L"0", false, L"59"},
+        {ControlId::编辑框1, L"23", true, L"0"},  {ControlId::编辑框1, L"0", false, L"23"},
+        {ControlId::编辑框4, L"75", true, L"0"},  {ControlId::编辑框4, L"75", false, L"59"},
+        {ControlId::编辑框2, L"-3", true, L"0"},  {ControlId::编辑框2, L"-3", false, L"59"},
+        {ControlId::编辑框3, L"ab", true, L"1"},  {ControlId::编辑框3, L"ab", false, L"23"},
+        {ControlId::编辑框2, L"", true, L"1"},    {ControlId::编辑框3, L"6", true, L"7"},
+        {ControlId::编辑框4, L" +12x", false, L"11"},
     };
     ASSERT_TRUE(enableSleepFields());
     for (const StepCase& c : cases) {
@@ -83,7 +83,7 @@ TEST_F(SleepFields, UpDownArrowsStepTheTextAndWrap) {
         HWND const edit = control(c.edit);
         HWND const upDown = window.upDownOf(c.edit);
         SetWindowTextW(edit, c.before);
-        ASSERT_TRUE(focusOn(ControlId::CheckAutoSleep));
+        ASSERT_TRUE(focusOn(ControlId::选择框_自动睡眠));
         RECT area{};
         GetClientRect(upDown, &area);
         const POINT arrow = testing::screenPointOf(upDown, area.right / 2, c.up ? area.bottom / 4 : area.bottom * 3 / 4);
@@ -98,9 +98,9 @@ TEST_F(SleepFields, UpDownArrowsStepTheTextAndWrap) {
 }
 
 TEST_F(SleepFields, DisabledBoxIgnoresAStep) {
-    stepSleepField(control(ControlId::Edit3), kSleepFieldRanges[2], true);
-    EXPECT_EQ(textOf(ControlId::Edit3), L"6");
-    EXPECT_EQ(GetFocus(), control(ControlId::CheckTaskBar));
+    stepSleepField(control(ControlId::编辑框3), kSleepFieldRanges[2], true);
+    EXPECT_EQ(textOf(ControlId::编辑框3), L"6");
+    EXPECT_EQ(GetFocus(), control(ControlId::选择框_任务栏));
 }
 
 TEST(LeadingInteger, ReadsLikeAtoi) {
@@ -116,7 +116,7 @@ TEST(LeadingInteger, ReadsLikeAtoi) {
 }
 
 TEST(SteppedValue, ExtremeTextsWrapWithoutOverflow) {
-    const SleepFieldRange minutes{ControlId::Edit2, 0, 59};
+    const SleepFieldRange minutes{ControlId::编辑框2, 0, 59};
     EXPECT_EQ(steppedValue(L"99999999999999", minutes, true), 0);
     EXPECT_EQ(steppedValue(L"-99999999999999", minutes, false), 59);
     EXPECT_EQ(steppedValue(L"30", minutes, false), 29);

@@ -21,7 +21,7 @@ POINT rowCentre(HWND list, int row) {
 }
 
 TEST_F(SwitchList, ClickingASecondRowMovesTheSingleSelection) {
-    HWND const list = control(ControlId::SwitchList);
+    HWND const list = control(ControlId::超级列表框1);
     const ListViewSwitchList rows(list);
     ASSERT_TRUE(clickAt(rowCentre(list, 1)));
     ASSERT_TRUE(waitFor([&] { return rows.selectedIndices() == std::vector<std::size_t>{1}; }));
@@ -32,12 +32,12 @@ TEST_F(SwitchList, ClickingASecondRowMovesTheSingleSelection) {
 }
 
 TEST_F(SwitchList, MoveWithNothingSelectedKeepsTheFocusOnTheClickedButton) {
-    HWND const up = control(ControlId::ButtonUp);
+    HWND const up = control(ControlId::按钮_上移);
     ASSERT_TRUE(clickAt(testing::centreOf(up)));
     ASSERT_TRUE(waitFor([&] { return GetFocus() == up; }));
     settle();
     EXPECT_EQ(GetFocus(), up);
-    EXPECT_EQ(ListViewSwitchList(control(ControlId::SwitchList)).itemText(0), label(0));
+    EXPECT_EQ(ListViewSwitchList(control(ControlId::超级列表框1)).itemText(0), label(0));
 }
 
 struct MoveCase {
@@ -54,14 +54,14 @@ struct MoveCase {
 // the label, and give the list the keyboard focus, also at an edge.
 TEST_F(SwitchList, MoveButtonsPermuteTheRows) {
     const MoveCase cases[] = {
-        {"WI-FI up at the top edge", 0, ControlId::ButtonUp, 1, {0, 1, 2}, false, 0},
-        {"clean-up one up", 5, ControlId::ButtonUp, 1, {0, 1, 2, 3, 5, 4, 6}, false, 4},
-        {"clean-up to the top, then the edge", 5, ControlId::ButtonUp, 6, {5, 0, 1, 2, 3, 4, 6}, false, 0},
-        {"bluetooth down", 22, ControlId::ButtonDown, 1, {21, 23, 22}, true, 23},
-        {"bluetooth down, then the edge", 22, ControlId::ButtonDown, 2, {21, 23, 22}, true, 23},
-        {"icon repair down at the bottom edge", 23, ControlId::ButtonDown, 1, {21, 22, 23}, true, 23},
+        {"WI-FI up at the top edge", 0, ControlId::按钮_上移, 1, {0, 1, 2}, false, 0},
+        {"clean-up one up", 5, ControlId::按钮_上移, 1, {0, 1, 2, 3, 5, 4, 6}, false, 4},
+        {"clean-up to the top, then the edge", 5, ControlId::按钮_上移, 6, {5, 0, 1, 2, 3, 4, 6}, false, 0},
+        {"bluetooth down", 22, ControlId::按钮_下移, 1, {21, 23, 22}, true, 23},
+        {"bluetooth down, then the edge", 22, ControlId::按钮_下移, 2, {21, 23, 22}, true, 23},
+        {"icon repair down at the bottom edge", 23, ControlId::按钮_下移, 1, {21, 22, 23}, true, 23},
     };
-    HWND const list = control(ControlId::SwitchList);
+    HWND const list = control(ControlId::超级列表框1);
     for (const MoveCase& c : cases) {
         SCOPED_TRACE(c.what);
         ListViewSwitchList rows(list);
@@ -82,7 +82,7 @@ TEST_F(SwitchList, MoveButtonsPermuteTheRows) {
 }
 
 TEST_F(SwitchList, SelectAndDeselectWorkOnTheControlsStateBits) {
-    HWND const list = control(ControlId::SwitchList);
+    HWND const list = control(ControlId::超级列表框1);
     ListViewSwitchList rows(list);
     rows.selectItem(-1);
     EXPECT_TRUE(rows.selectedIndices().empty());
@@ -98,7 +98,7 @@ TEST_F(SwitchList, SelectAndDeselectWorkOnTheControlsStateBits) {
 }
 
 TEST_F(SwitchList, TextsRoundTripByteForByte) {
-    ListViewSwitchList rows(control(ControlId::SwitchList));
+    ListViewSwitchList rows(control(ControlId::超级列表框1));
     const Text texts[] = {"", "\xC7\xE5\xC0\xED\xBA\xF3\xCC\xA8", std::string(300, 'x')};
     for (const Text& text : texts) {
         rows.setItemText(4, text);

@@ -28,7 +28,7 @@ public:
         window.show(SW_SHOWNORMAL);
         SetForegroundWindow(window.handle());
         ASSERT_TRUE(waitFor([&] {
-            return GetForegroundWindow() == window.handle() && GetFocus() == control(ControlId::CheckTaskBar);
+            return GetForegroundWindow() == window.handle() && GetFocus() == control(ControlId::选择框_任务栏);
         })) << "the window did not come up with the focus on its first stop";
     }
 
@@ -61,9 +61,9 @@ public:
 
     // Ticks the sleep box with the keyboard, which enables the sleep fields.
     bool enableSleepFields() {
-        if (!focusOn(ControlId::CheckAutoSleep)) return false;
+        if (!focusOn(ControlId::选择框_自动睡眠)) return false;
         testing::pressKey(VK_SPACE);
-        return waitFor([&] { return IsWindowEnabled(control(ControlId::Edit1)) != FALSE; });
+        return waitFor([&] { return IsWindowEnabled(control(ControlId::编辑框1)) != FALSE; });
     }
 
     testing::FakeOutputPlatform output;
