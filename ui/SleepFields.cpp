@@ -147,6 +147,9 @@ bool isAcceptedCharacter(wchar_t character) {
 
 void installSleepFieldBehaviour(HWND edit) {
     SetWindowSubclass(edit, sleepFieldProc, kSubclassId, 0);
+    // No length limit: the platform's default stops a paste at 30,000
+    // characters; zero asks for the largest limit it has.
+    SendMessageW(edit, EM_SETLIMITTEXT, 0, 0);
 }
 
 void stepSleepField(HWND edit, const SleepFieldRange& range, bool up) {
