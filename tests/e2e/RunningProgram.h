@@ -44,6 +44,7 @@ public:
 
     HWND window() const { return window_; }
     DWORD processId() const { return processId_; }
+    HANDLE process() const { return process_.get(); }
     HWND control(int id) const { return GetDlgItem(window_, id); }
 
     bool hasExited() const { return WaitForSingleObject(process_.get(), 0) == WAIT_OBJECT_0; }
