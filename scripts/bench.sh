@@ -42,3 +42,7 @@ for ours, reference in pairs:
     (ow, oc), (rw, rc) = ns(median[ours]), ns(median[reference])
     print(f"{ours:22} {reference:22} {ow:11.1f} {rw:11.1f} {ow / rw:6.2f}   ({oc / rc:.2f})")
 PY
+
+# The Windows program's figures under Wine: start-up, working set, generation.
+echo
+"$ROOT/scripts/bench-windows.sh"
