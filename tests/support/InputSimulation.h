@@ -48,11 +48,17 @@ inline INPUT mouseInput(DWORD flags) {
     return input;
 }
 
-// Moves the pointer to a screen point; the move lands asynchronously.
-inline void movePointer(POINT target) {
-    INPUT input = mouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE);
+// Absolute mouse input at a screen point.
+inline INPUT mouseInputAt(POINT target, DWORD flags) {
+    INPUT input = mouseInput(flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE);
     input.mi.dx = MulDiv(target.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
     input.mi.dy = MulDiv(target.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+    return input;
+}
+
+// Moves the pointer to a screen point; the move lands asynchronously.
+inline void movePointer(POINT target) {
+    INPUT input = mouseInputAt(target, 0);
     SendInput(1, &input, sizeof(INPUT));
 }
 
@@ -62,8 +68,11 @@ inline bool pointerIsAt(POINT target) {
     return at.x == target.x && at.y == target.y;
 }
 
-inline void leftClickHere() {
-    INPUT inputs[2] = {mouseInput(MOUSEEVENTF_LEFTDOWN), mouseInput(MOUSEEVENTF_LEFTUP)};
+// Press and release, each carrying the point, so that a late pointer event
+// from the X server cannot move the click elsewhere.
+inline void leftClickAt(POINT target) {
+    INPUT inputs[2] = {mouseInputAt(target, MOUSEEVENTF_LEFTDOWN),
+                       mouseInputAt(target, MOUSEEVENTF_LEFTUP)};
     SendInput(2, inputs, sizeof(INPUT));
 }
 

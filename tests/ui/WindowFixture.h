@@ -48,13 +48,18 @@ public:
     bool isChecked(ControlId id) const { return SendMessageW(control(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
     std::wstring textOf(ControlId id) const { return windowText(control(id)); }
 
-    // A real click: move, wait until the pointer is there, press and release.
+    // A real click: move, wait until the pointer has stayed there a moment
+    // (Wine moves it asynchronously), press and release.
     bool clickAt(POINT point) {
         testing::movePointer(point);
         if (!waitFor([&] { return testing::pointerIsAt(point); })) {
             return false;
         }
-        testing::leftClickHere();
+        settle();
+        if (!waitFor([&] { return testing::pointerIsAt(point); })) {
+            return false;
+        }
+        testing::leftClickAt(point);
         settle();
         return true;
     }
