@@ -16,7 +16,18 @@ ensure_windows_tools() {
     fi
 }
 
-WINDOWS_BUILD=$ROOT/build/windows
+# Wine runs as "nobody" when we are root, so the test programs must sit where
+# that user can reach them: inside the checkout when it can, else in a folder
+# of their own under /var/tmp (a checkout below /root, say).
+windows_build_dir() {
+    if [ "$(id -u)" -ne 0 ] || setpriv --reuid=nobody --regid=nogroup --clear-groups \
+        test -x "$ROOT" 2>/dev/null; then
+        echo "$ROOT/build/windows"
+    else
+        echo "/var/tmp/torvane-$(printf '%s' "$ROOT" | md5sum | cut -c1-12)/windows"
+    fi
+}
+WINDOWS_BUILD=$(windows_build_dir)
 
 build_windows() {
     cmake -S "$ROOT" -B "$WINDOWS_BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release \
