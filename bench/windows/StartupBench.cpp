@@ -28,23 +28,7 @@ double secondsBetween(LARGE_INTEGER from, LARGE_INTEGER to) {
 }
 
 HWND visibleWindowOf(DWORD processId) {
-    struct Search {
-        DWORD processId;
-        HWND found;
-    } search{processId, nullptr};
-    EnumWindows(
-        [](HWND window, LPARAM data) -> BOOL {
-            auto& s = *reinterpret_cast<Search*>(data);
-            DWORD owner = 0;
-            GetWindowThreadProcessId(window, &owner);
-            if (owner == s.processId && IsWindowVisible(window)) {
-                s.found = window;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    return torvane::testing::findVisibleWindow(processId, [](HWND) { return true; });
 }
 
 // Milliseconds from CreateProcess to a visible top-level window of the new

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "MessageBoxReader.h"
+#include "ProcessWindows.h"
 #include "UniqueHandle.h"
 #include "Waiting.h"
 
@@ -75,25 +76,9 @@ public:
 
 private:
     HWND findMainWindow() const {
-        struct Search {
-            DWORD processId;
-            HWND found;
-        } search{processId_, nullptr};
-        EnumWindows(
-            [](HWND w, LPARAM data) -> BOOL {
-                auto& s = *reinterpret_cast<Search*>(data);
-                DWORD owner = 0;
-                GetWindowThreadProcessId(w, &owner);
-                wchar_t title[64] = {};
-                GetWindowTextW(w, title, 64);
-                if (owner == s.processId && std::wstring(title) == L"Torvane1.6byQuorvash" && IsWindowVisible(w)) {
-                    s.found = w;
-                    return FALSE;
-                }
-                return TRUE;
-            },
-            reinterpret_cast<LPARAM>(&search));
-        return search.found;
+        return testing::findVisibleWindow(processId_, [](HWND window) {
+            return testing::titleOf(window) == L"Torvane1.6byQuorvash";
+        });
     }
 
     platform::UniqueHandle process_{nullptr};

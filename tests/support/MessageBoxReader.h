@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 
+#include "ProcessWindows.h"
+
 namespace torvane::testing {
 
 struct ShownMessage {
@@ -16,32 +18,16 @@ struct ShownMessage {
 // The standard message box (#32770) of the given process, if one is shown:
 // its title and the text of its message.
 inline std::optional<ShownMessage> findMessageBox(DWORD processId) {
-    struct Search {
-        DWORD processId;
-        HWND found;
-    } search{processId, nullptr};
-    EnumWindows(
-        [](HWND window, LPARAM data) -> BOOL {
-            auto& s = *reinterpret_cast<Search*>(data);
-            DWORD owner = 0;
-            GetWindowThreadProcessId(window, &owner);
-            wchar_t className[32] = {};
-            GetClassNameW(window, className, 32);
-            if (owner == s.processId && std::wstring(className) == L"#32770" && IsWindowVisible(window)) {
-                s.found = window;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    if (search.found == nullptr) return std::nullopt;
+    HWND const box = findVisibleWindow(
+        processId, [](HWND window) { return classNameOf(window) == L"#32770"; });
+    if (box == nullptr) return std::nullopt;
 
-    ShownMessage shown{search.found, {}, {}};
+    ShownMessage shown{box, {}, {}};
     wchar_t buffer[1024] = {};
-    GetWindowTextW(search.found, buffer, 1024);
+    GetWindowTextW(box, buffer, 1024);
     shown.title = buffer;
     // The message is the box's static text that is not the icon.
-    for (HWND child = GetWindow(search.found, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+    for (HWND child = GetWindow(box, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
         wchar_t className[32] = {};
         GetClassNameW(child, className, 32);
         wchar_t text[1024] = {};
