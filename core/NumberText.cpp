@@ -168,10 +168,9 @@ double textToNumber(std::string_view text) {
     normalised.push_back('e');
     normalised.append(std::to_string(number.exponent));
     double magnitude = 0.0;
-    const auto [end, error] =
+    const std::from_chars_result read =
         std::from_chars(normalised.data(), normalised.data() + normalised.size(), magnitude);
-    (void)end;
-    if (error == std::errc::result_out_of_range) {
+    if (read.ec == std::errc::result_out_of_range) {
         magnitude = scientific > 0 ? kInfinity : 0.0;
     }
     return signedValue(number.negative, magnitude);
