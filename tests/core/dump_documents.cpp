@@ -5,7 +5,7 @@
 #include <string>
 
 #include "GenerationRun.h"
-#include "SwitchCatalogue.h"
+#include "UntouchedSettings.h"
 
 namespace {
 
@@ -16,16 +16,7 @@ struct NamedState {
     GeneratorSettings settings;
 };
 
-NamedState initialState() {
-    GeneratorSettings s;
-    s.switchOrder = torvane::SwitchCatalogue::initialLabels();
-    s.showTaskBar = true;
-    s.sleepBeginHours = "0";
-    s.sleepBeginMinutes = "0";
-    s.sleepEndHours = "6";
-    s.sleepEndMinutes = "0";
-    return {"initial", s};
-}
+NamedState initialState() { return {"initial", torvane::testing::untouchedSettings()}; }
 
 NamedState everythingOn() {
     NamedState state = initialState();

@@ -8,7 +8,7 @@
 #include "OutputWriter.h"
 #include "RunningProgram.h"
 #include "TempFolder.h"
-#include "UntouchedWindow.h"
+#include "UntouchedSettings.h"
 
 namespace torvane::testing {
 namespace {
@@ -38,7 +38,7 @@ protected:
     static void pressEscape(const RunningProgram& program) {
         PostMessageW(program.control(ui::commandIdOf(ControlId::选择框_任务栏)), WM_KEYDOWN, VK_ESCAPE, 0);
     }
-    std::string expected(std::size_t index) const { return buildDocuments(ui::untouchedSettings())[index].text; }
+    std::string expected(std::size_t index) const { return buildDocuments(testing::untouchedSettings())[index].text; }
 
     TempFolder folder;
 };

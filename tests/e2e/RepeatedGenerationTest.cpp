@@ -10,7 +10,7 @@
 #include "GenerationRun.h"
 #include "RunningProgram.h"
 #include "TempFolder.h"
-#include "UntouchedWindow.h"
+#include "UntouchedSettings.h"
 
 namespace torvane::testing {
 namespace {
@@ -109,7 +109,7 @@ TEST(RepeatedGeneration, AHundredRunsWriteTheSameFilesAndLeakNothing) {
     ASSERT_NE(program.window(), nullptr) << "no main window appeared";
     HWND const generate = program.control(ui::commandIdOf(ui::ControlId::按钮_生成));
 
-    const DocumentSet expected = buildDocuments(ui::untouchedSettings());
+    const DocumentSet expected = buildDocuments(testing::untouchedSettings());
     Resources atTen;
     const ULONGLONG start = GetTickCount64();
     for (int run = 1; run <= 100; ++run) {

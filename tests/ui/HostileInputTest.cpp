@@ -5,7 +5,7 @@
 
 #include "GenerationRun.h"
 #include "OutputWriter.h"
-#include "UntouchedWindow.h"
+#include "UntouchedSettings.h"
 #include "WindowFixture.h"
 
 namespace torvane::ui {
@@ -100,7 +100,7 @@ protected:
     // What the run must have read: the boxes' texts through the program's
     // own conversion to code page 936.
     GeneratorSettings settingsFromTheBoxes() const {
-        GeneratorSettings settings = untouchedSettings();
+        GeneratorSettings settings = testing::untouchedSettings();
         settings.timedSleep = true;
         settings.sleepBeginHours = platform::wideToGbk(textOf(ControlId::编辑框1));
         settings.sleepBeginMinutes = platform::wideToGbk(textOf(ControlId::编辑框2));
@@ -178,7 +178,7 @@ TEST_F(HostileInput, PastedTextsGenerateWhatTheCoreBuildsForTheBoxText) {
     testing::typeText(L"22");
     ASSERT_TRUE(waitFor([&] { return textOf(ControlId::编辑框1) == L"22"; }));
     generate();
-    GeneratorSettings expected = untouchedSettings();
+    GeneratorSettings expected = testing::untouchedSettings();
     expected.timedSleep = true;
     expected.sleepBeginHours = "22";
     expectDocumentsFor(expected);

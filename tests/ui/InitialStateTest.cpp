@@ -1,7 +1,7 @@
 #include "GenerationRun.h"
 #include "ListViewSwitchList.h"
 #include "SwitchCatalogue.h"
-#include "UntouchedWindow.h"
+#include "UntouchedSettings.h"
 #include "WindowControlStates.h"
 #include "WindowFixture.h"
 
@@ -60,7 +60,7 @@ TEST_F(InitialState, SwitchListHoldsTheCatalogueWithNothingSelected) {
 TEST_F(InitialState, GenerationReadsTheUntouchedWindow) {
     const ListViewSwitchList list(control(ControlId::超级列表框1));
     const WindowControlStates states(list, [this](ControlId id) { return control(id); });
-    expectSameSettings(readSettings(states), untouchedSettings());
+    expectSameSettings(readSettings(states), testing::untouchedSettings());
 }
 
 // A changed window reads back as changed: options, row mode, a disabled edit
@@ -75,7 +75,7 @@ TEST_F(InitialState, GenerationReadsChangedControls) {
     list.selectItem(1);
     ASSERT_EQ(list.moveSelectedUp(), MoveOutcome::Moved);
 
-    GeneratorSettings expected = untouchedSettings();
+    GeneratorSettings expected = testing::untouchedSettings();
     std::swap(expected.switchOrder[0], expected.switchOrder[1]);
     expected.batteryCallout = true;
     expected.singleRow = true;

@@ -2,7 +2,7 @@
 
 #include "KeyboardNavigation.h"
 #include "GenerationRun.h"
-#include "UntouchedWindow.h"
+#include "UntouchedSettings.h"
 #include "WindowFixture.h"
 
 namespace torvane::ui {
@@ -103,7 +103,7 @@ TEST_F(Keyboard, EnterOnTheGenerateButtonDoesNothingAndSpaceGenerates) {
     testing::pressKey(VK_SPACE);
     ASSERT_TRUE(waitFor([&] { return output.messages.size() == 1; }));
     EXPECT_EQ(output.messages[0].second, Text(kSuccessMessage));
-    const DocumentSet expected = buildDocuments(untouchedSettings());
+    const DocumentSet expected = buildDocuments(testing::untouchedSettings());
     ASSERT_EQ(output.files.size(), 3u);
     for (const Document& document : expected) {
         EXPECT_EQ(output.files.at("C:\\Tools\\" + std::string(document.fileName)), document.text);

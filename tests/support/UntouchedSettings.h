@@ -3,7 +3,7 @@
 #include "GeneratorSettings.h"
 #include "SwitchCatalogue.h"
 
-namespace torvane::ui {
+namespace torvane::testing {
 
 // What a generation run reads from the window right after start.
 inline GeneratorSettings untouchedSettings() {
@@ -17,4 +17,4 @@ inline GeneratorSettings untouchedSettings() {
     return settings;
 }
 
-}  // namespace torvane::ui
+}  // namespace torvane::testing
